@@ -1,0 +1,48 @@
+// The program's entry: opens the files, holds the dialog, runs the phases, ends the run.
+#include <unistd.h>
+
+#include <csignal>
+#include <optional>
+
+#include "run/dialog.h"
+#include "run/run_files.h"
+#include "text/record.h"
+
+namespace {
+
+// Console lines may be longer than a file's, but a typed site is short.
+constexpr std::size_t kept_console_line_length = 1024 * 1024;
+
+int run() {
+    using namespace ozone;
+    Console console(STDOUT_FILENO);
+    std::optional<RunFiles> files;
+    try {
+        files.emplace();
+        InputFile console_input(STDIN_FILENO, "standard input", "reading the site's latitude and longitude",
+                                kept_console_line_length);
+        hold_dialog(console, console_input, files->site_record);
+        write_text_line(console, " END OF CALCULATIONS");
+        files->close();
+        console.end_pending_line();
+        return exit_status::success;
+    } catch (const RunFailure& failure) {
+        if (files) files->close_after_failure();
+        console.end_pending_line();
+        const std::string& text = failure.diagnostic;
+        for (std::size_t done = 0; done < text.size();) {
+            const ssize_t wrote = ::write(STDERR_FILENO, text.data() + done, text.size() - done);
+            if (wrote <= 0) break;
+            done += static_cast<std::size_t>(wrote);
+        }
+        return failure.status;
+    }
+}
+
+}  // namespace
+
+int main() {
+    // A closed console pipe must not kill the run: its output files matter more.
+    std::signal(SIGPIPE, SIG_IGN);
+    return run();
+}

@@ -1,0 +1,86 @@
+// Starting the program as a child process, on files or on a pseudo-terminal.
+#include "support/program_run.h"
+
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+#include "support/temp_dir.h"
+
+namespace ozone::testing {
+namespace {
+
+int exit_status_of(pid_t child) {
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+[[noreturn]] void exec_program(const std::filesystem::path& folder) {
+    if (::chdir(folder.c_str()) != 0) ::_exit(127);
+    ::execl(OZONE_SERIES_PROGRAM, "ozone_series", static_cast<char*>(nullptr));
+    ::_exit(127);
+}
+
+}  // namespace
+
+ProgramResult run_program(const std::filesystem::path& folder, std::optional<std::string> input) {
+    TempDir streams;
+    const auto in_path = streams / "stdin";
+    if (input) write_file(in_path, *input);
+    const auto out_path = streams / "stdout";
+    const auto err_path = streams / "stderr";
+
+    const pid_t child = ::fork();
+    if (child < 0) throw std::runtime_error("fork failed");
+    if (child == 0) {
+        const int in = ::open(input ? in_path.c_str() : "/dev/null", O_RDONLY);
+        const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (in < 0 || out < 0 || err < 0) ::_exit(127);
+        ::dup2(in, 0);
+        ::dup2(out, 1);
+        ::dup2(err, 2);
+        exec_program(folder);
+    }
+    ProgramResult result;
+    result.status = exit_status_of(child);
+    result.out = read_file(out_path);
+    result.err = read_file(err_path);
+    return result;
+}
+
+ProgramResult run_program_on_terminal(const std::filesystem::path& folder, const std::string& typed) {
+    // Raw bytes as the program wrote them: no echo, no newline translation.
+    struct termios modes {};
+    ::cfmakeraw(&modes);
+    int terminal = -1;
+    const pid_t child = ::forkpty(&terminal, nullptr, &modes, nullptr);
+    if (child < 0) throw std::runtime_error("forkpty failed");
+    if (child == 0) exec_program(folder);
+    if (::write(terminal, typed.data(), typed.size()) < 0) throw std::runtime_error("write to terminal failed");
+
+    ProgramResult result;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::read(terminal, buffer, sizeof buffer);
+        if (got > 0) {
+            result.out.append(buffer, static_cast<std::size_t>(got));
+        } else if (got < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;  // EIO once the program has ended
+        }
+    }
+    ::close(terminal);
+    result.status = exit_status_of(child);
+    return result;
+}
+
+}  // namespace ozone::testing
