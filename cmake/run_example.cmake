@@ -18,6 +18,10 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "ozone_series ended with status ${status}")
 endif()
 
-file(STRINGS ${RUN_DIR}/timeseries.txt series LIMIT_COUNT 14)
-list(JOIN series "\n" excerpt)
-message(STATUS "The series is in ${RUN_DIR}/timeseries.txt; it begins:\n${excerpt}")
+# The header, then the days the example grid files cover (every other day of
+# 1950-2004 shows the missing markers).
+file(STRINGS ${RUN_DIR}/timeseries.txt header LIMIT_COUNT 9)
+file(STRINGS ${RUN_DIR}/timeseries.txt covered REGEX "^ (1987  3 ( [1-9]|1[0-4]) |2005)")
+list(JOIN header "\n" header_text)
+list(JOIN covered "\n" covered_text)
+message(STATUS "The series is in ${RUN_DIR}/timeseries.txt. Its header and the days with data:\n${header_text}\n${covered_text}")

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "run/dialog.h"
+#include "run/phases.h"
 #include "run/run_files.h"
 #include "text/record.h"
 
@@ -15,26 +16,22 @@ constexpr std::size_t kept_console_line_length = 1024 * 1024;
 
 int run() {
     using namespace ozone;
-    Console console(STDOUT_FILENO);
+    Console console(STDOUT_FILENO, STDERR_FILENO);
     std::optional<RunFiles> files;
     try {
         files.emplace();
         InputFile console_input(STDIN_FILENO, "standard input", "reading the site's latitude and longitude",
                                 kept_console_line_length);
-        hold_dialog(console, console_input, files->site_record);
+        const Site site = hold_dialog(console, console_input, files->site_record);
+        run_phases(site, *files, console);
         write_text_line(console, " END OF CALCULATIONS");
         files->close();
         console.end_pending_line();
         return exit_status::success;
     } catch (const RunFailure& failure) {
         if (files) files->close_after_failure();
+        console.report(failure.diagnostic);
         console.end_pending_line();
-        const std::string& text = failure.diagnostic;
-        for (std::size_t done = 0; done < text.size();) {
-            const ssize_t wrote = ::write(STDERR_FILENO, text.data() + done, text.size() - done);
-            if (wrote <= 0) break;
-            done += static_cast<std::size_t>(wrote);
-        }
         return failure.status;
     }
 }
