@@ -36,6 +36,16 @@ std::optional<InterpolationCell> interpolation_cell(float site_lat, float site_l
     return InterpolationCell{r_north, r_south, c_west, c_east, t, u};
 }
 
+SiteEstimator::SiteEstimator(std::optional<InterpolationCell> cell, GridPoint nearest) : cell_(cell), nearest_(nearest) {
+    points_used_[point_count_++] = nearest;
+    if (cell) {
+        for (const GridPoint corner : {GridPoint{cell->r_south, cell->c_west}, GridPoint{cell->r_south, cell->c_east},
+                                       GridPoint{cell->r_north, cell->c_east}, GridPoint{cell->r_north, cell->c_west}}) {
+            points_used_[point_count_++] = corner;
+        }
+    }
+}
+
 float SiteEstimator::estimate(const GridValues& day_o3) const {
     const float nearest_value = day_o3[grid_position(nearest_.row, nearest_.col)];
     if (!cell_) return nearest_value;

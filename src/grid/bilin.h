@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
 #include "grid/grid.h"
 
@@ -28,15 +29,21 @@ std::optional<InterpolationCell> interpolation_cell(float site_lat, float site_l
 // Everything about a site that does not change from day to day, found once per run.
 class SiteEstimator {
 public:
-    SiteEstimator(std::optional<InterpolationCell> cell, GridPoint nearest) : cell_(cell), nearest_(nearest) {}
+    SiteEstimator(std::optional<InterpolationCell> cell, GridPoint nearest);
 
     // Interpolates when all four corners hold at least 100.0; otherwise, and for a
     // site outside the cell domain, the value at the nearest point, as it is.
     float estimate(const GridValues& day_o3) const;
 
+    GridPoint nearest() const { return nearest_; }
+    // The points `estimate` may read: the nearest point and the cell's corners.
+    std::span<const GridPoint> points_used() const { return {points_used_.data(), point_count_}; }
+
 private:
     std::optional<InterpolationCell> cell_;
     GridPoint nearest_;
+    std::array<GridPoint, 5> points_used_{};
+    std::size_t point_count_ = 0;
 };
 
 // The same estimate, with the cell and the nearest point found on every call.

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "grid/grid.h"
 #include "text/text_file.h"
@@ -30,5 +31,26 @@ inline float ozone_real(std::int32_t raw) { return static_cast<float>(static_cas
 // ends inside a day (that incomplete day is dropped). Rows are taken by position;
 // the latitude field is checked but not used.
 bool read_grid_day(InputFile& file, GridDay& day);
+
+// Reads grid days as read_grid_day does, checking every field of every record, but
+// converts only the values at the wanted points (and the date): the values of other
+// points in the buffer are left as they were. Records as real files hold them are
+// taken apart in place; any other record goes through the general record reader.
+class GridDayReader {
+public:
+    GridDayReader(InputFile& file, std::span<const GridPoint> wanted);
+
+    bool read(GridDay& day);
+
+private:
+    // A plain record in place, or any line through the general record reader.
+    void take_values(int row, const char* record, GridDay& day) const;
+    void take_values(int row, std::string_view line, GridDay& day) const;
+    template <typename RawOfColumn>
+    void store_row(int row, const GridDate& date, RawOfColumn raw_of_column, GridDay& day) const;
+
+    InputFile& file_;
+    std::array<std::uint64_t, grid_rows + 1> wanted_columns_{};  // bit c - 1 set: column c of that row
+};
 
 }  // namespace ozone

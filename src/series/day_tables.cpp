@@ -13,8 +13,9 @@ void init_tables(DayTables& tables) {
     }
 }
 
-void load_source(InputFile& file, const SiteGrid& site, SourceTables& tables, GridDay& buffer, Console& console) {
-    while (read_grid_day(file, buffer)) {
+void load_source(InputFile& file, const SiteEstimator& site, SourceTables& tables, GridDay& buffer, Console& console) {
+    GridDayReader reader(file, site.points_used());
+    while (reader.read(buffer)) {
         const GridDate& date = buffer.date;
         if (!is_valid_month(date.month)) {
             warn_skipped_day(console, file.name(), date, "has no valid month");
@@ -26,8 +27,8 @@ void load_source(InputFile& file, const SiteGrid& site, SourceTables& tables, Gr
             continue;
         }
         const auto slot = static_cast<std::size_t>(k - 1);
-        tables.inter[slot] = site.estimator.estimate(buffer.o3);
-        tables.grid[slot] = buffer.raw[grid_position(site.nearest.row, site.nearest.col)];
+        tables.inter[slot] = site.estimate(buffer.o3);
+        tables.grid[slot] = buffer.raw[grid_position(site.nearest().row, site.nearest().col)];
     }
 }
 

@@ -30,16 +30,10 @@ struct DayTables {
 // Every slot to its missing marker.
 void init_tables(DayTables& tables);
 
-// The site's estimator and nearest point, fixed for the run.
-struct SiteGrid {
-    SiteEstimator estimator;
-    GridPoint nearest;
-};
-
 // Reads every grid day of `file` and stores its estimate and nearest-point raw value
 // at the day's index; a later day of the same date overwrites an earlier one. A day
 // whose date has no slot (month outside 1..12, before 1950-01-01 or after
 // 2018-06-12) is skipped with a warning through `console`.
-void load_source(InputFile& file, const SiteGrid& site, SourceTables& tables, GridDay& buffer, Console& console);
+void load_source(InputFile& file, const SiteEstimator& site, SourceTables& tables, GridDay& buffer, Console& console);
 
 }  // namespace ozone

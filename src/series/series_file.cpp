@@ -62,16 +62,17 @@ void write_series(OutputFile& series, const DayTables& tables) {
     }
 }
 
-void append_late_satellite(OutputFile& series, InputFile& satellite, const SiteGrid& site, GridDay& buffer,
+void append_late_satellite(OutputFile& series, InputFile& satellite, const SiteEstimator& site, GridDay& buffer,
                            Console& console) {
-    while (read_grid_day(satellite, buffer)) {
+    GridDayReader reader(satellite, site.points_used());
+    while (reader.read(buffer)) {
         const GridDate& date = buffer.date;
         if (!is_valid_month(date.month)) {
             warn_skipped_day(console, satellite.name(), date, "has no valid month");
             continue;
         }
-        const float estimate = site.estimator.estimate(buffer.o3);
-        const std::int32_t raw = buffer.raw[grid_position(site.nearest.row, site.nearest.col)];
+        const float estimate = site.estimate(buffer.o3);
+        const std::int32_t raw = buffer.raw[grid_position(site.nearest().row, site.nearest().col)];
         write_series_row(series, {date.year, date.month, date.day, julianday(date.year, date.month, date.day),
                                   estimate > data_threshold ? estimate : missing_inter,
                                   raw > data_threshold_grid ? raw : missing_grid, 1});

@@ -29,7 +29,7 @@ void write_series(OutputFile& series, const DayTables& tables);
 
 // One line per grid day of `satellite`, in file order, values not above 100 shown as
 // missing, index 1. A day whose month is outside 1..12 is skipped with a warning.
-void append_late_satellite(OutputFile& series, InputFile& satellite, const SiteGrid& site, GridDay& buffer,
+void append_late_satellite(OutputFile& series, InputFile& satellite, const SiteEstimator& site, GridDay& buffer,
                            Console& console);
 
 }  // namespace ozone

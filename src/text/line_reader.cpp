@@ -20,7 +20,7 @@ std::string_view up_to_carriage_return(const char* start, std::size_t length) {
 }  // namespace
 
 LineReader::LineReader(int fd, std::size_t kept_length)
-    : fd_(fd), capacity_(std::max(kept_length, chunk_size)), buffer_(new char[capacity_]) {}
+    : fd_(fd), capacity_(std::max(kept_length, chunk_size)), buffer_(new char[capacity_ + slack]()) {}
 
 bool LineReader::fill() {
     if (at_end_) return false;
@@ -59,6 +59,20 @@ bool LineReader::pass_over_rest_of_line() {
         begin_ = end_ = 0;
         if (!fill()) return error_number_ == 0;
     }
+}
+
+LineReader::Result LineReader::window(std::string_view& bytes, std::size_t wanted) {
+    if (rest_of_line_pending_ && !pass_over_rest_of_line()) return Result::error;
+    while (end_ - begin_ < wanted && fill()) {
+    }
+    if (error_number_ != 0) return Result::error;
+    bytes = {buffer_.get() + begin_, end_ - begin_};
+    return bytes.empty() ? Result::end : Result::line;
+}
+
+void LineReader::consume_line(std::size_t length) {
+    begin_ += length;
+    ++line_number_;
 }
 
 LineReader::Result LineReader::next(std::string_view& content) {

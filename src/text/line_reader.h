@@ -21,6 +21,15 @@ public:
     // until the next call.
     Result next(std::string_view& content);
 
+    // Direct access for readers of fixed-length records: the unread bytes, at least
+    // `wanted` of them unless the file ends first (`wanted` must not exceed the
+    // buffer). Reading up to `slack` bytes past the returned view is always safe.
+    Result window(std::string_view& bytes, std::size_t wanted);
+    // The first `length` bytes of the window are one line with its terminator.
+    void consume_line(std::size_t length);
+
+    static constexpr std::size_t slack = 64;
+
     long line_number() const { return line_number_; }
     int error_number() const { return error_number_; }
 

@@ -63,8 +63,17 @@ std::optional<std::string_view> InputFile::next_line() {
         case LineReader::Result::end: return std::nullopt;
         case LineReader::Result::error: break;
     }
-    throw file_failure(name_, "read", reader_->error_number());
+    fail_to_read();
 }
+
+std::string_view InputFile::window(std::size_t wanted) {
+    if (open_failure_) throw *open_failure_;
+    std::string_view bytes;
+    if (reader_->window(bytes, wanted) == LineReader::Result::error) fail_to_read();
+    return bytes;
+}
+
+void InputFile::fail_to_read() const { throw file_failure(name_, "read", reader_->error_number()); }
 
 TextPosition InputFile::position(std::string_view line) const {
     return {name_, reader_ ? reader_->line_number() : 0, line, activity_};

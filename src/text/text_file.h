@@ -27,11 +27,18 @@ public:
     // the file cannot be read.
     std::optional<std::string_view> next_line();
 
+    // Direct access to the unread bytes for fixed-length records (see LineReader):
+    // empty at end of file; throws RunFailure as next_line does.
+    std::string_view window(std::size_t wanted);
+    void consume_line(std::size_t length) { reader_->consume_line(length); }
+
     const std::string& name() const { return name_; }
     // Where the line last returned stands, for diagnostics.
     TextPosition position(std::string_view line) const;
 
 private:
+    [[noreturn]] void fail_to_read() const;
+
     std::string name_;
     std::string activity_;
     int fd_ = -1;
