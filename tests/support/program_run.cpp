@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,7 +31,8 @@ int exit_status_of(pid_t child) {
 
 }  // namespace
 
-ProgramResult run_program(const std::filesystem::path& folder, std::optional<std::string> input) {
+ProgramResult run_program(const std::filesystem::path& folder, std::optional<std::string> input,
+                          std::optional<long> file_size_limit) {
     TempDir streams;
     const auto in_path = streams / "stdin";
     if (input) write_file(in_path, *input);
@@ -47,6 +49,10 @@ ProgramResult run_program(const std::filesystem::path& folder, std::optional<std
         ::dup2(in, 0);
         ::dup2(out, 1);
         ::dup2(err, 2);
+        if (file_size_limit) {
+            const struct rlimit limit = {static_cast<rlim_t>(*file_size_limit), static_cast<rlim_t>(*file_size_limit)};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(127);
+        }
         exec_program(folder);
     }
     ProgramResult result;

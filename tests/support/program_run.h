@@ -13,8 +13,10 @@ struct ProgramResult {
     std::string err;
 };
 
-// `input` is standard input; without it standard input is /dev/null.
-ProgramResult run_program(const std::filesystem::path& folder, std::optional<std::string> input);
+// `input` is standard input; without it standard input is /dev/null. A
+// `file_size_limit` (bytes) makes every write beyond it fail, as on a full disk.
+ProgramResult run_program(const std::filesystem::path& folder, std::optional<std::string> input,
+                          std::optional<long> file_size_limit = std::nullopt);
 
 // Runs it on a pseudo-terminal; returns everything the terminal showed.
 ProgramResult run_program_on_terminal(const std::filesystem::path& folder, const std::string& typed);
