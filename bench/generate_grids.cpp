@@ -158,9 +158,9 @@ int main(int argc, char** argv) {
         {"omi_new.txt", Source::satellite, {2005, 1, 1}, {2009, 3, 20}, 0.0},
     };
     const FileSpec small[] = {
-        {"kavrin4_new.txt", Source::model, {1987, 3, 1}, {1987, 3, 12}, 0.0},
-        {"niwa_new.txt", Source::satellite, {1987, 3, 4}, {1987, 3, 12}, 0.15},
-        {"omi_new.txt", Source::satellite, {2005, 1, 1}, {2005, 1, 6}, 0.0},
+        {"kavrin4_new.txt", Source::model, {2004, 12, 5}, {2004, 12, 20}, 0.0},
+        {"niwa_new.txt", Source::satellite, {2004, 12, 12}, {2004, 12, 24}, 0.2},
+        {"omi_new.txt", Source::satellite, {2005, 1, 1}, {2005, 1, 8}, 0.0},
     };
     std::uint64_t seed = 1950;
     for (const FileSpec& spec : example ? small : full) {

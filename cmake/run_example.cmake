@@ -21,7 +21,15 @@ endif()
 # The header, then the days the example grid files cover (every other day of
 # 1950-2004 shows the missing markers).
 file(STRINGS ${RUN_DIR}/timeseries.txt header LIMIT_COUNT 9)
-file(STRINGS ${RUN_DIR}/timeseries.txt covered REGEX "^ (1987  3 ( [1-9]|1[0-4]) |2005)")
+file(STRINGS ${RUN_DIR}/timeseries.txt covered REGEX "^ (2004 12|2005)")
 list(JOIN header "\n" header_text)
 list(JOIN covered "\n" covered_text)
 message(STATUS "The series is in ${RUN_DIR}/timeseries.txt. Its header and the days with data:\n${header_text}\n${covered_text}")
+
+# The plot of the example series, when gnuplot is at hand.
+find_program(GNUPLOT gnuplot)
+if(GNUPLOT)
+  execute_process(COMMAND ${EXAMPLES}/../tools/plot-series ${RUN_DIR}/timeseries.txt ${RUN_DIR}/timeseries.png)
+else()
+  message(STATUS "To plot the series, install gnuplot (apt-get install gnuplot-nox) and run: tools/plot-series ${RUN_DIR}/timeseries.txt")
+endif()
