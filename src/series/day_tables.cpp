@@ -2,7 +2,7 @@
 #include "series/day_tables.h"
 
 #include "series/calendar.h"
-#include "series/skipped_day.h"
+#include "series/site_days.h"
 
 namespace ozone {
 
@@ -14,22 +14,17 @@ void init_tables(DayTables& tables) {
 }
 
 void load_source(InputFile& file, const SiteEstimator& site, SourceTables& tables, GridDay& buffer, Console& console) {
-    GridDayReader reader(file, site.points_used());
-    while (reader.read(buffer)) {
-        const GridDate& date = buffer.date;
-        if (!is_valid_month(date.month)) {
-            warn_skipped_day(console, file.name(), date, "has no valid month");
-            continue;
-        }
-        const std::int32_t k = day_index(date.year, julianday(date.year, date.month, date.day));
+    for_each_site_day(file, site, buffer, console, [&](const SiteDay& day) {
+        const std::int32_t k = day_index(day.date.year, day.jul);
         if (k < 1 || k > day_capacity) {
-            warn_skipped_day(console, file.name(), date, "lies outside 1950-01-01 to 2018-06-12");
-            continue;
+            warn_skipped_day(console, file.name(), day.date, "lies outside 1950-01-01 to 2018-06-12");
+            return;
         }
+        // A later day of the same date overwrites an earlier one.
         const auto slot = static_cast<std::size_t>(k - 1);
-        tables.inter[slot] = site.estimate(buffer.o3);
-        tables.grid[slot] = buffer.raw[grid_position(site.nearest().row, site.nearest().col)];
-    }
+        tables.inter[slot] = day.estimate;
+        tables.grid[slot] = day.nearest_raw;
+    });
 }
 
 }  // namespace ozone

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "series/calendar.h"
-#include "series/skipped_day.h"
+#include "series/site_days.h"
 #include "text/record.h"
 
 namespace ozone {
@@ -64,19 +64,11 @@ void write_series(OutputFile& series, const DayTables& tables) {
 
 void append_late_satellite(OutputFile& series, InputFile& satellite, const SiteEstimator& site, GridDay& buffer,
                            Console& console) {
-    GridDayReader reader(satellite, site.points_used());
-    while (reader.read(buffer)) {
-        const GridDate& date = buffer.date;
-        if (!is_valid_month(date.month)) {
-            warn_skipped_day(console, satellite.name(), date, "has no valid month");
-            continue;
-        }
-        const float estimate = site.estimate(buffer.o3);
-        const std::int32_t raw = buffer.raw[grid_position(site.nearest().row, site.nearest().col)];
-        write_series_row(series, {date.year, date.month, date.day, julianday(date.year, date.month, date.day),
-                                  estimate > data_threshold ? estimate : missing_inter,
-                                  raw > data_threshold_grid ? raw : missing_grid, 1});
-    }
+    for_each_site_day(satellite, site, buffer, console, [&](const SiteDay& day) {
+        write_series_row(series, {day.date.year, day.date.month, day.date.day, day.jul,
+                                  day.estimate > data_threshold ? day.estimate : missing_inter,
+                                  day.nearest_raw > data_threshold_grid ? day.nearest_raw : missing_grid, 1});
+    });
 }
 
 }  // namespace ozone

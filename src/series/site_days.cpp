@@ -1,5 +1,5 @@
 // Warnings for grid days skipped because of their date.
-#include "series/skipped_day.h"
+#include "series/site_days.h"
 
 #include <cstdio>
 #include <string>
