@@ -1,6 +1,7 @@
 // Record layouts in the Iw / Fw.d / nX / n(items) notation, as constant item lists.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
