@@ -1,4 +1,5 @@
 // The program's entry: opens the files, holds the dialog, runs the phases, ends the run.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -36,9 +37,19 @@ int run() {
     }
 }
 
+// A standard stream that was closed when the program started would hand its number
+// to the first file opened, and the site would be read from a grid file.
+bool open_closed_standard_streams() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) < 0 && ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY) != fd) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main() {
+    if (!open_closed_standard_streams()) return ozone::exit_status::file_failure;
     // A closed console pipe or a file size limit must not kill the run: the write
     // fails instead, and the run ends with its diagnostic and its files cut clean.
     std::signal(SIGPIPE, SIG_IGN);

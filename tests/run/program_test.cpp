@@ -82,6 +82,16 @@ TEST(Program, NoStandardInputAtAll) {
     EXPECT_NE(result.err.find("standard input"), std::string::npos);
 }
 
+// The first file opened must not take the closed stream's place and be read as the site.
+TEST(Program, StandardInputClosed) {
+    TempDir dir;
+    dir.write("kavrin4_new.txt", "52.1 5.18\n");
+    const auto result = testing::run_program_with_stdin_closed(dir.path());
+    EXPECT_EQ(result.status, 12);
+    EXPECT_NE(result.err.find("standard input"), std::string::npos) << result.err;
+    EXPECT_EQ(dir.read("kavrin4_new.txt"), "52.1 5.18\n");
+}
+
 TEST(Program, FileThatCannotBeCreatedFailsBeforeTheDialog) {
     TempDir dir;
     std::filesystem::create_symlink(dir / "missing" / "x", dir / "niwa_new.txt");

@@ -62,6 +62,28 @@ ProgramResult run_program(const std::filesystem::path& folder, std::optional<std
     return result;
 }
 
+ProgramResult run_program_with_stdin_closed(const std::filesystem::path& folder) {
+    TempDir streams;
+    const auto out_path = streams / "stdout";
+    const auto err_path = streams / "stderr";
+    const pid_t child = ::fork();
+    if (child < 0) throw std::runtime_error("fork failed");
+    if (child == 0) {
+        const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out < 0 || err < 0) ::_exit(127);
+        ::dup2(out, 1);
+        ::dup2(err, 2);
+        ::close(0);
+        exec_program(folder);
+    }
+    ProgramResult result;
+    result.status = exit_status_of(child);
+    result.out = read_file(out_path);
+    result.err = read_file(err_path);
+    return result;
+}
+
 ProgramResult run_program_on_terminal(const std::filesystem::path& folder, const std::string& typed) {
     // Raw bytes as the program wrote them: no echo, no newline translation.
     struct termios modes {};

@@ -18,6 +18,9 @@ struct ProgramResult {
 ProgramResult run_program(const std::filesystem::path& folder, std::optional<std::string> input,
                           std::optional<long> file_size_limit = std::nullopt);
 
+// Runs it with standard input closed, not merely empty.
+ProgramResult run_program_with_stdin_closed(const std::filesystem::path& folder);
+
 // Runs it on a pseudo-terminal; returns everything the terminal showed.
 ProgramResult run_program_on_terminal(const std::filesystem::path& folder, const std::string& typed);
 
