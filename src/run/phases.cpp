@@ -13,7 +13,7 @@ namespace {
 SiteEstimator locate_site(const Site& site) {
     const std::optional<GridPoint> nearest = find_nearest(site.lat, site.lon);
     if (!nearest) {
-        throw RunFailure{exit_status::invalid_character,
+        throw RunFailure{exit_status::site_without_grid_point,
                          "ozone_series: the site (" + std::to_string(site.lat) + ", " + std::to_string(site.lon) +
                              ") has no grid point within 1000 degrees; nothing written to " + std::string(file_names::series) + "\n"};
     }

@@ -11,6 +11,7 @@ namespace ozone {
 namespace exit_status {
 inline constexpr int success = 0;
 inline constexpr int invalid_character = 4;
+inline constexpr int site_without_grid_point = 4;  // a coordinate that is not a number, or far beyond the grid
 inline constexpr int value_too_large = 8;
 inline constexpr int is_directory = 8;
 inline constexpr int file_failure = 12;
