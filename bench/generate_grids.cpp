@@ -54,7 +54,7 @@ private:
 
 enum class Source { model, satellite };
 
-struct FileSpec {
+struct FilePlan {
     const char* name;
     Source source;
     Date first;
@@ -109,16 +109,16 @@ void append_padded(std::string& line, int value, int width) {
     line += field;
 }
 
-bool write_file(const std::string& folder, const FileSpec& spec, std::uint64_t seed) {
-    const std::string path = folder + "/" + spec.name;
+bool write_file(const std::string& folder, const FilePlan& plan, std::uint64_t seed) {
+    const std::string path = folder + "/" + plan.name;
     std::FILE* out = std::fopen(path.c_str(), "wb");
     if (!out) return false;
     Random random(seed);
     OzoneField field;
     std::string text;
-    for (Date date = spec.first; before_or_same(date, spec.last); date = next_day(date)) {
+    for (Date date = plan.first; before_or_same(date, plan.last); date = next_day(date)) {
         field.start_day(date, random);
-        if (random.uniform() < spec.gap_chance) continue;
+        if (random.uniform() < plan.gap_chance) continue;
         text.clear();
         for (int row = 1; row <= 50; ++row) {
             const double lat = 81.0 - row;
@@ -132,7 +132,7 @@ bool write_file(const std::string& folder, const FileSpec& spec, std::uint64_t s
             text += lat_field;
             for (int col = 1; col <= 61; ++col) {
                 text += ' ';
-                append_padded(text, field.value(lat, col - 26.0, spec.source, random), 3);
+                append_padded(text, field.value(lat, col - 26.0, plan.source, random), 3);
             }
             text += "\r\n";
         }
@@ -152,20 +152,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: generate_grids FOLDER [full|example]\n");
         return 2;
     }
-    const FileSpec full[] = {
+    const FilePlan full[] = {
         {"kavrin4_new.txt", Source::model, {1950, 1, 1}, {2004, 12, 31}, 0.0},
         {"niwa_new.txt", Source::satellite, {1979, 1, 1}, {2004, 12, 31}, 0.03},
         {"omi_new.txt", Source::satellite, {2005, 1, 1}, {2009, 3, 20}, 0.0},
     };
-    const FileSpec small[] = {
+    const FilePlan small[] = {
         {"kavrin4_new.txt", Source::model, {2004, 12, 5}, {2004, 12, 20}, 0.0},
         {"niwa_new.txt", Source::satellite, {2004, 12, 12}, {2004, 12, 24}, 0.2},
         {"omi_new.txt", Source::satellite, {2005, 1, 1}, {2005, 1, 8}, 0.0},
     };
     std::uint64_t seed = 1950;
-    for (const FileSpec& spec : example ? small : full) {
-        if (!write_file(argv[1], spec, ++seed)) {
-            std::fprintf(stderr, "generate_grids: cannot write %s/%s\n", argv[1], spec.name);
+    for (const FilePlan& plan : example ? small : full) {
+        if (!write_file(argv[1], plan, ++seed)) {
+            std::fprintf(stderr, "generate_grids: cannot write %s/%s\n", argv[1], plan.name);
             return 1;
         }
     }

@@ -29,40 +29,10 @@ int exit_status_of(pid_t child) {
     ::_exit(127);
 }
 
-}  // namespace
-
-ProgramResult run_program(const std::filesystem::path& folder, std::optional<std::string> input,
-                          std::optional<long> file_size_limit) {
-    TempDir streams;
-    const auto in_path = streams / "stdin";
-    if (input) write_file(in_path, *input);
-    const auto out_path = streams / "stdout";
-    const auto err_path = streams / "stderr";
-
-    const pid_t child = ::fork();
-    if (child < 0) throw std::runtime_error("fork failed");
-    if (child == 0) {
-        const int in = ::open(input ? in_path.c_str() : "/dev/null", O_RDONLY);
-        const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = ::open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (in < 0 || out < 0 || err < 0) ::_exit(127);
-        ::dup2(in, 0);
-        ::dup2(out, 1);
-        ::dup2(err, 2);
-        if (file_size_limit) {
-            const struct rlimit limit = {static_cast<rlim_t>(*file_size_limit), static_cast<rlim_t>(*file_size_limit)};
-            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(127);
-        }
-        exec_program(folder);
-    }
-    ProgramResult result;
-    result.status = exit_status_of(child);
-    result.out = read_file(out_path);
-    result.err = read_file(err_path);
-    return result;
-}
-
-ProgramResult run_program_with_stdin_closed(const std::filesystem::path& folder) {
+// Runs the program with standard output and error captured; `prepare` runs in the
+// child before the program starts, to set up standard input and limits.
+template <typename Prepare>
+ProgramResult run_captured(const std::filesystem::path& folder, Prepare prepare) {
     TempDir streams;
     const auto out_path = streams / "stdout";
     const auto err_path = streams / "stderr";
@@ -74,7 +44,7 @@ ProgramResult run_program_with_stdin_closed(const std::filesystem::path& folder)
         if (out < 0 || err < 0) ::_exit(127);
         ::dup2(out, 1);
         ::dup2(err, 2);
-        ::close(0);
+        prepare();
         exec_program(folder);
     }
     ProgramResult result;
@@ -82,6 +52,28 @@ ProgramResult run_program_with_stdin_closed(const std::filesystem::path& folder)
     result.out = read_file(out_path);
     result.err = read_file(err_path);
     return result;
+}
+
+}  // namespace
+
+ProgramResult run_program(const std::filesystem::path& folder, std::optional<std::string> input,
+                          std::optional<long> file_size_limit) {
+    TempDir stdin_dir;
+    const auto in_path = stdin_dir / "stdin";
+    if (input) write_file(in_path, *input);
+    return run_captured(folder, [&] {
+        const int in = ::open(input ? in_path.c_str() : "/dev/null", O_RDONLY);
+        if (in < 0) ::_exit(127);
+        ::dup2(in, 0);
+        if (file_size_limit) {
+            const struct rlimit limit = {static_cast<rlim_t>(*file_size_limit), static_cast<rlim_t>(*file_size_limit)};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(127);
+        }
+    });
+}
+
+ProgramResult run_program_with_stdin_closed(const std::filesystem::path& folder) {
+    return run_captured(folder, [] { ::close(0); });
 }
 
 ProgramResult run_program_on_terminal(const std::filesystem::path& folder, const std::string& typed) {
